@@ -2,7 +2,6 @@
 SHELL := /bin/sh
 FUZZ_SECONDS ?= 600
 FUZZ_SMOKE_SECONDS ?= 20
-FUZZERS := fuzz_formula
 
 .PHONY: all deps host host-asan windows test test-host test-asan test-windows fuzz fuzz-smoke \
         bench run screenshot clean
@@ -29,10 +28,10 @@ test: deps
 	$(MAKE) fuzz-smoke
 
 fuzz-smoke: host-asan
-	tools/fuzz.sh $(FUZZ_SMOKE_SECONDS) $(FUZZERS)
+	tools/fuzz.sh $(FUZZ_SMOKE_SECONDS)
 
 fuzz: host-asan
-	tools/fuzz.sh $(FUZZ_SECONDS) $(FUZZERS)
+	tools/fuzz.sh $(FUZZ_SECONDS)
 
 bench: host
 	taskset -c 1 build/host/bench/engine_bench --benchmark_repetitions=5 \

@@ -1,0 +1,1 @@
+vrel_add_fuzzer(formula formula_fuzz.cpp vrel_engine)

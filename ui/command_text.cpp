@@ -1,0 +1,1 @@
+#include "ui/command_text.h"
