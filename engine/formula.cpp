@@ -10,18 +10,38 @@
 
 namespace {
 
+// State of one evaluation.
+struct ExprState {
+    const ToolDef* tool;
+    const double* input_values;
+    const double* output_values;
+    const char* cursor;  // the next unread character
+    int error;           // set by every failure, never cleared
+    int depth;           // current nesting
+    int too_deep;        // the nesting limit was hit
+};
+
+// One function per precedence level, loosest first.
+double eval_conditional(ExprState& s);
+double eval_and(ExprState& s);
+double eval_comparison(ExprState& s);
+double eval_additive(ExprState& s);
+double eval_multiplicative(ExprState& s);
+double eval_power(ExprState& s);
+double eval_unary(ExprState& s);
+double apply_function(ExprState& s, const char* name, double x);
+
 bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool is_name_char(char c) { return is_letter(c) || is_digit(c) || c == '_'; }
 
-void skip_space(ExprState& s) {
+inline void skip_space(ExprState& s) {
     while (is_space(*s.cursor)) ++s.cursor;
 }
 
-bool next_is(const ExprState& s, const char* token) {
-    return std::strncmp(s.cursor, token, std::strlen(token)) == 0;
-}
+// The next two characters are a and b.
+inline bool next_is(const ExprState& s, char a, char b) { return s.cursor[0] == a && s.cursor[1] == b; }
 
 // Guards a recursive step; returns false (error set) past the nesting limit.
 struct Nest {
@@ -40,12 +60,25 @@ constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-double lookup_name(ExprState& s, const char* name) {
+int read_number_slowly(const char* text, double* value) {
+    char* end = nullptr;
+    *value = std::strtod(text, &end);
+    return static_cast<int>(end - text);
+}
+
+// The key equals the n characters of the name.
+inline bool key_is(const char* key, const char* name, int n) {
+    for (int i = 0; i < n; ++i)
+        if (key[i] != name[i]) return false;
+    return key[n] == 0;
+}
+
+double lookup_name(ExprState& s, const char* name, int n) {
     const ToolDef* tool = s.tool;
     for (int i = 0; i < tool->input_count; ++i)
-        if (std::strcmp(tool->inputs[i].key, name) == 0) return s.input_values[i];
+        if (key_is(tool->inputs[i].key, name, n)) return s.input_values[i];
     for (int j = 0; j < tool->output_count; ++j)
-        if (std::strcmp(tool->outputs[j].key, name) == 0) return s.output_values[j];
+        if (key_is(tool->outputs[j].key, name, n)) return s.output_values[j];
     s.error = 1;
     return 0;
 }
@@ -86,62 +119,44 @@ double eval_call(ExprState& s, const char* name) {
 }  // namespace
 
 int read_number(const char* text, double* value) {
-    // Fast path: up to 19 significant digits and a power of ten up to 22 make
-    // one correctly rounded operation, the same double strtod gives (Clinger).
+    // Fast path: up to 19 digits and a power of ten up to 22 make one
+    // correctly rounded operation, the very double strtod gives (Clinger).
+    // Everything else, hexadecimal included, goes to strtod itself.
     const char* p = text;
-    bool slow = p[0] == '0' && (p[1] == 'x' || p[1] == 'X');
+    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) return read_number_slowly(text, value);
     uint64_t mantissa = 0;
-    int significant = 0;
+    int digits = 0;
     int exponent = 0;
-    bool any_digit = false;
-    auto take_digit = [&](int d) {
-        any_digit = true;
-        if (mantissa == 0 && d == 0) return;
-        if (significant == 19) {
-            slow = true;
-            return;
-        }
-        mantissa = mantissa * 10 + static_cast<uint64_t>(d);
-        ++significant;
-    };
-    for (; is_digit(*p); ++p) take_digit(*p - '0');
+    for (; is_digit(*p); ++p, ++digits) mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
     if (*p == '.') {
-        ++p;
-        for (; is_digit(*p); ++p) {
-            take_digit(*p - '0');
-            --exponent;
-        }
+        for (++p; is_digit(*p); ++p, ++digits, --exponent)
+            mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
     }
-    if (!any_digit) {
+    if (digits == 0) {
         *value = 0;
         return 0;
     }
     if (*p == 'e' || *p == 'E') {
         const char* q = p + 1;
-        int sign = 1;
-        if (*q == '+' || *q == '-') sign = *q++ == '-' ? -1 : 1;
+        const bool negative = *q == '-';
+        if (*q == '+' || *q == '-') ++q;
         if (is_digit(*q)) {
             int e = 0;
             for (; is_digit(*q); ++q)
                 if (e < 100000) e = e * 10 + (*q - '0');
-            exponent += sign * e;
+            exponent += negative ? -e : e;
             p = q;
         }
     }
-    if (!slow) {
-        if (mantissa == 0) {
-            *value = 0.0;
-            return static_cast<int>(p - text);
-        }
-        if (mantissa <= (uint64_t{1} << 53) && exponent >= -22 && exponent <= 22) {
-            const double m = static_cast<double>(mantissa);
-            *value = exponent >= 0 ? m * kPowersOfTen[exponent] : m / kPowersOfTen[-exponent];
-            return static_cast<int>(p - text);
-        }
+    if (digits > 19 || mantissa > (uint64_t{1} << 53) || exponent < -22 || exponent > 22) {
+        if (mantissa != 0 || digits > 19) return read_number_slowly(text, value);
     }
-    char* end = nullptr;
-    *value = std::strtod(text, &end);
-    return static_cast<int>(end - text);
+    const double m = static_cast<double>(mantissa);
+    if (mantissa == 0)
+        *value = 0.0;
+    else
+        *value = exponent >= 0 ? m * kPowersOfTen[exponent] : m / kPowersOfTen[-exponent];
+    return static_cast<int>(p - text);
 }
 
 double eval_formula(const ToolDef* tool, const char* formula, const double* input_values,
@@ -161,11 +176,13 @@ double eval_formula(const ToolDef* tool, const char* formula, const double* inpu
     return value;
 }
 
+namespace {
+
 // <conditional> = <and> {"||" <and>} ["?" <conditional> ":" <conditional>]
 double eval_conditional(ExprState& s) {
     double a = eval_and(s);
     skip_space(s);
-    while (next_is(s, "||")) {
+    while (next_is(s, '|', '|')) {
         s.cursor += 2;
         double b = eval_and(s);
         a = (a != 0 || b != 0) ? 1 : 0;
@@ -189,7 +206,7 @@ double eval_conditional(ExprState& s) {
 double eval_and(ExprState& s) {
     double a = eval_comparison(s);
     skip_space(s);
-    while (next_is(s, "&&")) {
+    while (next_is(s, '&', '&')) {
         s.cursor += 2;
         double b = eval_comparison(s);
         a = (a != 0 && b != 0) ? 1 : 0;
@@ -202,27 +219,29 @@ double eval_and(ExprState& s) {
 double eval_comparison(ExprState& s) {
     double a = eval_additive(s);
     skip_space(s);
-    if (next_is(s, "<=")) {
+    const char c = *s.cursor;
+    if (c != '<' && c != '>' && c != '=' && c != '!') return a;
+    if (next_is(s, '<', '=')) {
         s.cursor += 2;
         return a <= eval_additive(s) ? 1 : 0;
     }
-    if (next_is(s, ">=")) {
+    if (next_is(s, '>', '=')) {
         s.cursor += 2;
         return a >= eval_additive(s) ? 1 : 0;
     }
-    if (next_is(s, "==")) {
+    if (next_is(s, '=', '=')) {
         s.cursor += 2;
         return a == eval_additive(s) ? 1 : 0;
     }
-    if (next_is(s, "!=")) {
+    if (next_is(s, '!', '=')) {
         s.cursor += 2;
         return a != eval_additive(s) ? 1 : 0;
     }
-    if (*s.cursor == '<') {
+    if (c == '<') {
         ++s.cursor;
         return a < eval_additive(s) ? 1 : 0;
     }
-    if (*s.cursor == '>') {
+    if (c == '>') {
         ++s.cursor;
         return a > eval_additive(s) ? 1 : 0;
     }
@@ -316,12 +335,16 @@ double eval_unary(ExprState& s) {
             return v;
         }
         if (is_letter(c) || c == '_') {
-            char name[64];
+            // At most 63 characters; any further ones stay in the text.
+            const char* start = s.cursor;
             int n = 0;
-            while (n < 63 && is_name_char(*s.cursor)) name[n++] = *s.cursor++;
-            name[n] = 0;
+            while (n < 63 && is_name_char(start[n])) ++n;
+            s.cursor += n;
             skip_space(s);
-            if (*s.cursor != '(') return lookup_name(s, name);
+            if (*s.cursor != '(') return lookup_name(s, start, n);
+            char name[64];
+            std::memcpy(name, start, static_cast<size_t>(n));
+            name[n] = 0;
             Nest nest(s);
             if (!nest.ok) return 0;
             return eval_call(s, name);
@@ -360,3 +383,5 @@ double apply_function(ExprState& s, const char* name, double x) {
     s.error = 1;
     return 0;
 }
+
+}  // namespace
