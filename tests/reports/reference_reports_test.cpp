@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "report_fixture.h"
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Selector values that fall to a table's last row, besides out-of-table numbers.
+constexpr double kOtherSelectors[] = {0, 0.5, -3, 1e10, -1e10, kNaN};
+
+TEST(CollectionOrder, FixedOrderThenTheChosenLine) {
+    const std::u16string order = lines({u"标准采血顺序（按添加剂，避免交叉污染）：", u"1 血培养瓶（需氧/厌氧）", u"2 凝血管 淡蓝（枸橼酸钠，凝血 PT/APTT）", u"3 促凝/血清管 红或金黄（生化、免疫）", u"4 肝素管 绿（血气、部分生化）", u"5 EDTA 紫（血常规、糖化、血型）", u"6 氟化钠 灰（血糖、乳酸）", u""});
+    const struct {
+        double selector;
+        const char16_t* chosen;
+    } cases[] = {
+        {1, u"本次：血常规 → 紫管 EDTA，采血后 8 次颠倒混匀，2 小时内送检。"}, {2, u"本次：凝血 → 淡蓝管，需采满刻度线（约 2.0ml），采血后立即轻柔颠倒 3-4 次。"}, {2.9, u"本次：凝血 → 淡蓝管，需采满刻度线（约 2.0ml），采血后立即轻柔颠倒 3-4 次。"}, {3, u"本次：生化 → 红/金黄管，避免溶血，采血后静置 30 分钟离心。"},  {4, u"本次：血气 → 肝素化注射器，排气后立即送检，15 分钟内完成。"},
+        {5, u"本次：血培养 → 需氧+厌氧各 1 套，采血 2 套不同部位，先注入培养瓶。"}, {6, u"本次：血糖/乳酸 → 灰管，需冰浴送检，30 分钟内完成。"}, {6.99, u"本次：血糖/乳酸 → 灰管，需冰浴送检，30 分钟内完成。"}, {7, u"本次：其他项目，请按检验科项目手册执行。"}, {-1.5, u"本次：其他项目，请按检验科项目手册执行。"},
+    };
+    for (const auto& c : cases) {
+        const InputSet in({{"kind", c.selector}});
+        ReportOut out = run_kind(3, in);
+        EXPECT_EQ(out.report, order + lines({c.chosen})) << c.selector;
+        EXPECT_EQ(out.verdict, u"按标准顺序采血可减少溶血与交叉污染");
+        EXPECT_EQ(out.level, 0);
+    }
+    for (double selector : kOtherSelectors) {
+        const InputSet in({{"kind", selector}});
+        EXPECT_EQ(run_kind(3, in).report, order + lines({u"本次：其他项目，请按检验科项目手册执行。"})) << selector;
+    }
+}
+
+TEST(CollectionOrder, SelectorKeyIsExactAndFirst) {
+    const std::u16string other = u"本次：其他项目，请按检验科项目手册执行。";
+    const std::u16string second = u"本次：凝血 → 淡蓝管，需采满刻度线（约 2.0ml），采血后立即轻柔颠倒 3-4 次。";
+    const InputSet absent({});
+    const InputSet other_case({{"Kind", 2}, {"KIND", 2}});
+    const InputSet twice({{"panel", 1}, {"kind", 2}, {"kind", 5}});
+    EXPECT_EQ(line_at(run_kind(3, absent).report, 8), other);
+    EXPECT_EQ(line_at(run_kind(3, other_case).report, 8), other);
+    EXPECT_EQ(line_at(run_kind(3, twice).report, 8), second);
+}
+
+TEST(CriticalValues, OneTwoOrThreeChosenLines) {
+    const struct {
+        double selector;
+        std::vector<std::u16string> chosen;
+    } cases[] = {
+        {1, {u"血钾 <2.5 或 >6.5 mmol/L", u"血钠 <120 或 >160 mmol/L", u"血钙 <1.5 或 >3.5 mmol/L"}}, {2, {u"血糖 <2.8 或 >22.2 mmol/L", u"pH <7.20 或 >7.60；PaO2 <45 mmHg；PaCO2 >70 mmHg"}}, {3, {u"白细胞 <1.0 或 >30.0 ×10^9/L", u"血红蛋白 <50 g/L；血小板 <20 或 >1000 ×10^9/L"}},
+        {4, {u"INR >4.0；纤维蛋白原 <1.0 g/L", u"D-二聚体显著升高并伴临床血栓表现"}},        {5, {u"血培养阳性（无菌部位）", u"脑脊液培养阳性；HIV 初筛阳性需确认"}}, {6.5, {u"肌钙蛋白明显升高（高于第 99 百分位）", u"血淀粉酶/脂肪酶 >3 倍正常上限"}},
+        {7, {u"请查阅本院《危急值报告目录》"}},               {-1, {u"请查阅本院《危急值报告目录》"}},       {1e10, {u"请查阅本院《危急值报告目录》"}},
+    };
+    for (const auto& c : cases) {
+        const InputSet in({{"kind", c.selector}});
+        std::u16string expected = lines({u"常见检验危急值（参考，需以本院文件为准）："});
+        for (const std::u16string& line : c.chosen) expected += lines({line});
+        expected += lines({u"", u"处置要求：核实标本→15 分钟内电话报告临床→记录报告与接听人→医师 30 分钟内处理并记录。"});
+        ReportOut out = run_kind(4, in);
+        EXPECT_EQ(out.report, expected) << c.selector;
+        EXPECT_EQ(out.verdict, u"危急值必须闭环：报告、接收、处理、记录");
+        EXPECT_EQ(out.level, 0);
+        // The separate generator writes the same.
+        char16_t report[4096] = {}, verdict[64] = {};
+        EXPECT_EQ(report_critical_values(&in.tool, in.values, report, 4096, verdict, 64), 0);
+        EXPECT_EQ(std::u16string(report), expected);
+    }
+}
+
+TEST(HighAlertDrugs, CategoryAndKeyPoints) {
+    const struct {
+        double selector;
+        const char16_t* category;
+        const char16_t* points;
+    } cases[] = {
+        {1, u"高浓度电解质：10% 氯化钾、10% 氯化钠、25% 硫酸镁", u"要点：专用标识、专区存放、双人核对、禁止直接静脉推注（钾）。"}, {2, u"胰岛素与口服降糖药：胰岛素、格列本脲", u"要点：独立存放、专用注射器、剂量双人核对、低血糖监测与急救糖备用。"},  {3, u"抗凝与化疗药：肝素、华法林、低分子肝素、化疗药物", u"要点：化疗药集中配置与防护、抗凝药监测 INR/APTT、出血风险宣教。"},
+        {4, u"麻醉与肌松药：丙泊酚、维库溴铵、琥珀胆碱、阿片类", u"要点：专柜加锁、基数管理、使用后登记、拮抗剂（纳洛酮/新斯的明）备用。"}, {0, u"麻醉与肌松药：丙泊酚、维库溴铵、琥珀胆碱、阿片类", u"要点：专柜加锁、基数管理、使用后登记、拮抗剂（纳洛酮/新斯的明）备用。"},  {99, u"麻醉与肌松药：丙泊酚、维库溴铵、琥珀胆碱、阿片类", u"要点：专柜加锁、基数管理、使用后登记、拮抗剂（纳洛酮/新斯的明）备用。"},
+    };
+    for (const auto& c : cases) {
+        const InputSet in({{"kind", c.selector}});
+        ReportOut out = run_kind(5, in);
+        // The category lines hold literal percent signs.
+        EXPECT_EQ(out.report, lines({u"高警示药品类别与要点：", c.category, c.points})) << c.selector;
+        EXPECT_EQ(out.verdict, u"高警示药品须专区、专标识、双人核对");
+        EXPECT_EQ(out.level, 0);
+    }
+}
+
+TEST(SafetyChecklist, SameWhateverTheInputs) {
+    const std::u16string expected = lines({u"手术安全核查表（三步核查）：", u"【麻醉实施前】身份/部位/术式/知情同意；过敏史；气道与插管风险；出血风险；影像与植入物；皮肤准备。", u"【手术开始前】团队自我介绍；确认患者、部位、术式；预计手术时间与失血量；抗菌药物已用；器械灭菌合格；影像资料到位。", u"【患者离室前】手术名称与记录一致；标本标识与送检；器械敷料清点；皮肤与管路；恢复与转运方案。", u"", u"要求：三方（外科、麻醉、护理）共同口述确认并签字，任一环节缺失不得开台。"});
+    const InputSet none({});
+    const InputSet some({{"kind", 2}, {"beds", 5}, {"panel", 1}});
+    for (const InputSet* in : {&none, &some}) {
+        ReportOut out = run_kind(8, *in);
+        EXPECT_EQ(out.report, expected);
+        EXPECT_EQ(out.verdict, u"三方核查缺一不可，签字后归档");
+        EXPECT_EQ(out.level, 0);
+    }
+}
+
+TEST(SafetyChecklist, CutAt64UnitsKeepsTheVerdict) {
+    const InputSet in({});
+    char16_t report[64], verdict[512];
+    run_report_kind(8, &in.tool, in.values, report, 64, verdict, 512);
+    const std::u16string full = run_kind(8, in).report;
+    EXPECT_EQ(std::u16string(report), full.substr(0, 63));
+    EXPECT_EQ(std::u16string(verdict), u"三方核查缺一不可，签字后归档");
+}
+
+TEST(Handover, OneLinePerBedClampedTo1Through30) {
+    const std::u16string head = lines({u"交班报告（床号 / 诊断 / 本班病情 / 治疗与管路 / 需下一班关注）："});
+    const std::u16string tail = lines({u"", u"危重患者须床旁交接；新入院、手术、输血、病情变化患者逐一交接并双签名。"});
+    const InputSet two({{"beds", 2}});
+    ReportOut out = run_kind(9, two);
+    // One percent sign after SpO2, and the blanks as they stand.
+    EXPECT_EQ(out.report, head + lines({u"01 床：诊断＿＿；体温＿℃ 脉搏＿次/分 呼吸＿次/分 血压＿/＿mmHg SpO2＿%；本班处置＿＿；管路（静脉/引流/导尿/吸氧）＿＿；下一班关注＿＿。",
+                                        u"02 床：诊断＿＿；体温＿℃ 脉搏＿次/分 呼吸＿次/分 血压＿/＿mmHg SpO2＿%；本班处置＿＿；管路（静脉/引流/导尿/吸氧）＿＿；下一班关注＿＿。"}) + tail);
+    EXPECT_EQ(out.verdict, u"模板已生成，床旁交接并双方签名");
+    EXPECT_EQ(out.level, 0);
+
+    const struct {
+        double beds;
+        int count;
+        const char16_t* last;
+    } cases[] = {
+        {0, 1, u"01 床：诊断＿＿；体温＿℃ 脉搏＿次/分 呼吸＿次/分 血压＿/＿mmHg SpO2＿%；本班处置＿＿；管路（静脉/引流/导尿/吸氧）＿＿；下一班关注＿＿。"},
+        {-4, 1, u"01 床：诊断＿＿；体温＿℃ 脉搏＿次/分 呼吸＿次/分 血压＿/＿mmHg SpO2＿%；本班处置＿＿；管路（静脉/引流/导尿/吸氧）＿＿；下一班关注＿＿。"},
+        {1e10, 1, u"01 床：诊断＿＿；体温＿℃ 脉搏＿次/分 呼吸＿次/分 血压＿/＿mmHg SpO2＿%；本班处置＿＿；管路（静脉/引流/导尿/吸氧）＿＿；下一班关注＿＿。"},
+        {12.7, 12, u"12 床：诊断＿＿；体温＿℃ 脉搏＿次/分 呼吸＿次/分 血压＿/＿mmHg SpO2＿%；本班处置＿＿；管路（静脉/引流/导尿/吸氧）＿＿；下一班关注＿＿。"},
+        {30, 30, u"30 床：诊断＿＿；体温＿℃ 脉搏＿次/分 呼吸＿次/分 血压＿/＿mmHg SpO2＿%；本班处置＿＿；管路（静脉/引流/导尿/吸氧）＿＿；下一班关注＿＿。"},
+        {45, 30, u"30 床：诊断＿＿；体温＿℃ 脉搏＿次/分 呼吸＿次/分 血压＿/＿mmHg SpO2＿%；本班处置＿＿；管路（静脉/引流/导尿/吸氧）＿＿；下一班关注＿＿。"},
+    };
+    for (const auto& c : cases) {
+        const InputSet in({{"beds", c.beds}});
+        const std::u16string report = run_kind(9, in).report;
+        EXPECT_EQ(line_count(report), c.count + 3) << c.beds;
+        EXPECT_EQ(line_at(report, c.count), c.last) << c.beds;
+        EXPECT_EQ(report.substr(report.size() - tail.size()), tail) << c.beds;
+    }
+    const InputSet absent({});
+    EXPECT_EQ(line_count(run_kind(9, absent).report), 4);
+}
+
+TEST(LabPanels, ExactlyTwoLines) {
+    const struct {
+        double selector;
+        const char16_t* panel;
+        const char16_t* note;
+    } cases[] = {
+        {1, u"血常规（紫管 EDTA）：WBC、RBC、Hb、Hct、PLT、MCV/MCH/MCHC、中性/淋巴/单核/嗜酸/嗜碱比例。", u"注意：剧烈运动、情绪、采血时间可影响结果；PLT 聚集需涂片复核。"}, {2, u"生化全套（红/金黄管）：肝功（ALT/AST/ALP/GGT/胆红素/白蛋白）、肾功（BUN/Cr/UA）、血糖、血脂、电解质。", u"注意：空腹 8-12 小时；溶血标本钾、AST 假性升高。"},   {3, u"凝血四项（淡蓝管）：PT、INR、APTT、TT、纤维蛋白原、D-二聚体。", u"注意：采血量必须达刻度；肝素治疗中查 APTT。"},   {4, u"甲状腺功能（红/金黄管）：TSH、FT3、FT4、TPOAb、TgAb。", u"注意：空腹；含碘造影剂后 1 周内避免复查。"},
+        {5, u"心肌损伤标志物：cTnI/cTnT、CK-MB、肌红蛋白、BNP/NT-proBNP。", u"注意：胸痛发作后 2-4 小时开始升高；动态复查更有意义。"}, {6, u"尿常规（清洁中段尿）：尿蛋白、尿糖、尿潜血、白细胞、亚硝酸盐、比重、pH、镜检。", u"注意：留取中段尿，1 小时内送检；月经期避免。"},   {0, u"尿常规（清洁中段尿）：尿蛋白、尿糖、尿潜血、白细胞、亚硝酸盐、比重、pH、镜检。", u"注意：留取中段尿，1 小时内送检；月经期避免。"},   {-2.5, u"尿常规（清洁中段尿）：尿蛋白、尿糖、尿潜血、白细胞、亚硝酸盐、比重、pH、镜检。", u"注意：留取中段尿，1 小时内送检；月经期避免。"},
+    };
+    for (const auto& c : cases) {
+        const InputSet in({{"panel", c.selector}, {"kind", 1}});
+        ReportOut out = run_kind(11, in);
+        EXPECT_EQ(out.report, lines({c.panel, c.note})) << c.selector;
+        EXPECT_EQ(out.verdict, u"套餐与采血管已列出，按顺序采血");
+        EXPECT_EQ(out.level, 0);
+    }
+}
+
+}  // namespace
