@@ -65,7 +65,8 @@ void build_record_path(const char16_t* folder, int tool_id, char16_t* path, int 
 void build_header_row(const ToolDef* tool, char16_t* header, int capacity) {
     const int body_capacity = capacity - (capacity_of(kHeaderTail) - 1);
     char16_t cell[kRecordCellCapacity];
-    text_copy(header, body_capacity, u"时间,工具");
+    text_copy(header, capacity, u"");
+    text_append(header, body_capacity, u"时间,工具");
     for (int i = 0; i < tool->input_count; ++i) {
         format_text(cell, kRecordCellCapacity, u",%ls", tool->inputs[i].label);
         text_append(header, body_capacity, cell);
@@ -77,6 +78,7 @@ void build_record_row(const ToolDef* tool, const double* values, const char16_t*
                       const LocalTime& time, char16_t* row, int capacity) {
     // Two units stay free for the line end.
     const int body_capacity = capacity - 2;
+    text_copy(row, capacity, u"");
     format_text(row, body_capacity, u"%04d-%02d-%02d %02d:%02d:%02d,%ls", time.year, time.month,
                 time.day, time.hour, time.minute, time.second, tool->name);
     char16_t cell[kRecordCellCapacity];

@@ -1,0 +1,1 @@
+vrel_add_fuzzer(edit_value edit_value_fuzz.cpp vrel_ui_logic)

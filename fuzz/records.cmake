@@ -1,0 +1,1 @@
+vrel_add_fuzzer(record_rows record_rows_fuzz.cpp vrel_records)
