@@ -1,0 +1,1 @@
+vrel_add_fuzzer(reports report_fuzz.cpp vrel_engine)
