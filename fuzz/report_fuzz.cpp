@@ -19,7 +19,7 @@ constexpr const char* kKeys[] = {"nurses", "days",  "start", "interval", "times"
                                  "volume", "gtt",   "panel", "Kind"};
 static_assert(sizeof kKeys / sizeof kKeys[0] <= kMaxInputs);
 
-constexpr double kSpecial[] = {
+constexpr double kEdgeValues[] = {
     std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN(),
     std::numeric_limits<double>::infinity(),  -std::numeric_limits<double>::infinity(),
     1e10, -1e10, 2147483648.0, -2147483649.0, 5.2e10, 1e300, -0.0, 4.9e-324,
@@ -46,7 +46,7 @@ struct Bytes {
         }
         case 1: return static_cast<int8_t>(byte());
         case 2: return static_cast<int8_t>(byte()) / 10.0;
-        default: return kSpecial[byte() % (sizeof kSpecial / sizeof kSpecial[0])];
+        default: return kEdgeValues[byte() % (sizeof kEdgeValues / sizeof kEdgeValues[0])];
         }
     }
 };
