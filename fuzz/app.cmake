@@ -1,0 +1,1 @@
+vrel_add_fuzzer(command_line command_line_fuzz.cpp vrel_app_logic)
