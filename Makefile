@@ -39,3 +39,34 @@ bench: host
 
 clean:
 	rm -rf build dist
+
+# The program under Wine in the windows build's prefix; with no display the
+# self-test instead, its report printed as UTF-8.
+WINDOWS_BUILD := build/windows
+run: windows
+	@if [ -n "$$DISPLAY" ]; then \
+	  $(WINDOWS_BUILD)/wine-run $(WINDOWS_BUILD)/app/VrelMedTool.exe; \
+	else \
+	  cd $(WINDOWS_BUILD) && rm -f run-selftest.txt; \
+	  ./wine-run app/VrelMedTool.exe --selftest run-selftest.txt; rc=$$?; \
+	  [ -f run-selftest.txt ] && cat run-selftest.txt; \
+	  echo "exit code $$rc"; exit $$rc; \
+	fi
+
+# docs/screenshot.png: the window framed by a 1100 x 820 Wine desktop on a
+# virtual display, taken once two pictures a second apart agree.
+screenshot: windows
+	mkdir -p docs
+	WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine-prefix WINEDEBUG=-all WINEARCH=win64 \
+	xvfb-run -a -s "-screen 0 1100x820x24" sh -c ' \
+	  build=$$0; out=$$1; wineserver -p; \
+	  "$$build/wine-run" explorer /desktop=shot,1100x820 "$$build/app/VrelMedTool.exe" & \
+	  previous=""; \
+	  for i in $$(seq 30); do \
+	    sleep 1; import -window root "$$out.tmp.png"; \
+	    sum=$$(md5sum <"$$out.tmp.png"); colours=$$(convert "$$out.tmp.png" -format %k info:); \
+	    [ "$$sum" = "$$previous" ] && [ "$$colours" -gt 50 ] && break; \
+	    previous=$$sum; \
+	  done; \
+	  mv "$$out.tmp.png" "$$out"; wineserver -k; wait' \
+	  $(CURDIR)/$(WINDOWS_BUILD) $(CURDIR)/docs/screenshot.png
