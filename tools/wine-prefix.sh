@@ -12,6 +12,10 @@ wine wineboot --init >/dev/null 2>&1
 subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 wine reg add "$subst" /v 'Microsoft YaHei UI' /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
 wine reg add "$subst" /v 'Consolas' /t REG_SZ /d 'DejaVu Sans Mono' /f >/dev/null 2>&1
+# Captions and message boxes use Wine's own UI face, which has no Chinese.
+for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2'; do
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+done
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 wineserver -w
 touch "$WINEPREFIX/.vrel-ready"
