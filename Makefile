@@ -4,7 +4,7 @@ FUZZ_SECONDS ?= 600
 FUZZ_SMOKE_SECONDS ?= 20
 
 .PHONY: all deps host host-asan windows test test-host test-asan test-windows fuzz fuzz-smoke \
-        bench run screenshot clean
+        bench dist run screenshot clean
 
 all: host
 
@@ -33,9 +33,15 @@ fuzz-smoke: host-asan
 fuzz: host-asan
 	tools/fuzz.sh $(FUZZ_SECONDS)
 
-bench: host
+# Engine timings (host), then start-up and size against the floor (Wine).
+bench: host windows
 	taskset -c 1 build/host/bench/engine_bench --benchmark_repetitions=5 \
 	  --benchmark_report_aggregates_only=true --benchmark_min_time=0.2
+	tools/startup-bench.sh
+
+# dist/VrelMedTool-1.0.0-win64.zip, built twice from clean checkouts of HEAD.
+dist: deps
+	tools/dist.sh
 
 clean:
 	rm -rf build dist
