@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/app/builtin_report.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
@@ -49,16 +50,6 @@ struct Process {
     }
 };
 
-std::string read_file(const std::wstring& path) {
-    std::FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file) return "<missing>";
-    std::string bytes;
-    char chunk[4096];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) bytes.append(chunk, n);
-    std::fclose(file);
-    return bytes;
-}
-
 void fresh_folder(const std::wstring& folder) {
     CreateDirectoryW(kWork.c_str(), nullptr);
     CreateDirectoryW(folder.c_str(), nullptr);
@@ -90,10 +81,10 @@ TEST(Exe, SelftestWritesTheReportWhereTheCommandLineSays) {
         ASSERT_TRUE(process.started);
         EXPECT_EQ(process.exit_code(), c.exit_code);
         if (!c.report.empty()) {
-            EXPECT_EQ(read_file(c.report), kBuiltinReport);
+            EXPECT_EQ(read_file_bytes(c.report), kBuiltinReport);
         }
     }
-    EXPECT_EQ(read_file(base + L"\\missing\\r.txt"), "<missing>");
+    EXPECT_EQ(read_file_bytes(base + L"\\missing\\r.txt"), "<missing>");
 }
 
 TEST(Exe, WithoutTheExactOptionOpensTheWindowAndEndsWithZero) {
@@ -119,7 +110,7 @@ TEST(Exe, WithoutTheExactOptionOpensTheWindowAndEndsWithZero) {
     EXPECT_NE(GetDlgItem(window, 2000), nullptr);
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(process.exit_code(), 0u);
-    EXPECT_EQ(read_file(folder + L"\\selftest.txt"), "<missing>");
+    EXPECT_EQ(read_file_bytes(folder + L"\\selftest.txt"), "<missing>");
 }
 
 TEST(Exe, VersionBlockNamesTheProgram) {

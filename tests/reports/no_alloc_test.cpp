@@ -1,23 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "reports/reports.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-// Counts every allocation of this executable.
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "tests/support/allocation_counter.h"
 
 namespace {
 
@@ -34,9 +18,9 @@ TEST(Reports, GeneratorsAllocateNothing) {
     static const double values[] = {40, 31, 8.5, 6, 30, 2, 1, 2, 3, 30, 4, 1.5, 250, 40, 3};
     static char16_t report[8192], verdict[512];
     for (int kind = 0; kind <= 12; ++kind) {
-        const long before = allocations.load();
+        const long before = allocation_count();
         run_report_kind(kind, &tool, values, report, 8192, verdict, 512);
-        EXPECT_EQ(allocations.load(), before) << kind;
+        EXPECT_EQ(allocation_count(), before) << kind;
     }
 }
 

@@ -12,6 +12,7 @@
 #include "engine/text.h"
 #include "platform/platform.h"
 #include "records/record_file.h"
+#include "tests/support/file_bytes.h"
 #include "ui/app_state.h"
 #include "ui/commands.h"
 #include "ui/main_window.h"
@@ -319,16 +320,6 @@ std::wstring record_path() {
     return as_wide(path);
 }
 
-std::string read_bytes(const std::wstring& path) {
-    std::FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file) return "<missing>";
-    std::string bytes;
-    char chunk[4096];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) bytes.append(chunk, n);
-    std::fclose(file);
-    return bytes;
-}
-
 std::string utf8(const std::wstring& text) {
     char bytes[8192];
     int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr,
@@ -368,7 +359,7 @@ TEST_F(SaveRecord, TwoSavesWriteHeaderOnceAndTwoRecords) {
 
     EXPECT_EQ(with_box([] { command(kIdSaveRecord); }).caption, L"已保存");
 
-    const std::string bytes = read_bytes(path_);
+    const std::string bytes = read_file_bytes(path_);
     const std::string head = "\xEF\xBB\xBF" + utf8(L"时间,工具,摄氏温度,结果\r\n");
     const std::string record = record_after_time(L"37", kDefaultReport);
     ASSERT_EQ(bytes.size(), head.size() + 2 * (19 + record.size()));
@@ -390,7 +381,7 @@ TEST_F(SaveRecord, RejectedCalculateDoesNotChangeTheSavedInputs) {
     set_input(L"1e999");
     EXPECT_EQ(with_box([] { command(kIdCalculate); }).caption, L"输入有误");
     with_box([] { command(kIdSaveRecord); });
-    const std::string bytes = read_bytes(path_);
+    const std::string bytes = read_file_bytes(path_);
     const std::string record =
         record_after_time(L"38", L"华氏温度：100.4 ℉\r\n绝对温度：311.15 K\r\n");
     ASSERT_GE(bytes.size(), record.size());
@@ -400,7 +391,7 @@ TEST_F(SaveRecord, RejectedCalculateDoesNotChangeTheSavedInputs) {
 TEST_F(SaveRecord, ALockedFileIsReportedAsAFailure) {
     calculate(L"37");
     with_box([] { command(kIdSaveRecord); });
-    const std::string before = read_bytes(path_);
+    const std::string before = read_file_bytes(path_);
     // Held open without sharing, as a spreadsheet holds it.
     HANDLE lock = CreateFileW(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
@@ -412,7 +403,7 @@ TEST_F(SaveRecord, ALockedFileIsReportedAsAFailure) {
     EXPECT_EQ(box.icon, icon(IDI_WARNING));
     EXPECT_EQ(box.owner, g_app.main_window);
     EXPECT_EQ(wide(g_app.status_text), L"记录保存失败：" + path_);
-    EXPECT_EQ(read_bytes(path_), before);
+    EXPECT_EQ(read_file_bytes(path_), before);
 
     // Unlocked, the next save goes through again.
     EXPECT_EQ(with_box([] { command(kIdSaveRecord); }).caption, L"已保存");
