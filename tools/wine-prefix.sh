@@ -8,10 +8,15 @@ exec 9>"$WINEPREFIX.lock"
 flock 9
 [ -f "$WINEPREFIX/.vrel-ready" ] && exit 0
 
+# Runs one set-up command, with two more tries: a first boot of a prefix
+# has been seen to fail once and then succeed.
 step() {
-  "$@" >"$WINEPREFIX.log" 2>&1 && return 0
-  echo "wine-prefix: '$*' failed:" >&2
-  tail -n 20 "$WINEPREFIX.log" >&2
+  for try in 1 2 3; do
+    "$@" >"$WINEPREFIX.log" 2>&1 && return 0
+    echo "wine-prefix: '$*' failed (try $try):" >&2
+    tail -n 20 "$WINEPREFIX.log" >&2
+    sleep 2
+  done
   exit 1
 }
 step wine wineboot --init
