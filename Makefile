@@ -63,6 +63,7 @@ run: windows
 # virtual display, taken once two pictures a second apart agree.
 screenshot: windows
 	mkdir -p docs
+	WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine-prefix tools/wine-prefix.sh
 	WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine-prefix WINEDEBUG=-all WINEARCH=win64 \
 	xvfb-run -a -s "-screen 0 1100x820x24" sh -c ' \
 	  build=$$0; out=$$1; wineserver -p; \

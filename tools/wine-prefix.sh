@@ -19,6 +19,10 @@ step() {
   done
   exit 1
 }
+# A server already running for a prefix not yet made (one started by hand
+# before the first program) makes the first boot fail: nothing valid can run
+# here yet, so stop it.
+wineserver -k >/dev/null 2>&1 || true
 step wine wineboot --init
 subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 step wine reg add "$subst" /v 'Microsoft YaHei UI' /t REG_SZ /d 'WenQuanYi Micro Hei' /f
