@@ -86,6 +86,15 @@ Box with_box(Action action) {
 
 HICON icon(LPCWSTR id) { return LoadIconW(nullptr, id); }
 
+// Exactly one box was shown, owned by the main window, with these texts and icon.
+void expect_box(const Box& box, const wchar_t* caption, const wchar_t* text, LPCWSTR icon_id) {
+    EXPECT_EQ(box.count, 1);
+    EXPECT_EQ(box.caption, caption);
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.owner, g_app.main_window);
+    EXPECT_EQ(box.icon, icon(icon_id));
+}
+
 // ---- the window ------------------------------------------------------------
 
 std::wstring text_of(HWND window) {
@@ -183,11 +192,7 @@ TEST_F(Commands, NonFiniteInputIsRejectedAndChangesNothing) {
         text_copy(g_app.status_text, capacity_of(g_app.status_text), u"x");
         set_input(input);
         Box box = with_box([] { command(kIdCalculate); });
-        EXPECT_EQ(box.count, 1);
-        EXPECT_EQ(box.caption, L"输入有误");
-        EXPECT_EQ(box.text, L"第 1 项“摄氏温度”请输入数字。");
-        EXPECT_EQ(box.owner, g_app.main_window);
-        EXPECT_EQ(box.icon, icon(IDI_WARNING));
+        expect_box(box, L"输入有误", L"第 1 项“摄氏温度”请输入数字。", IDI_WARNING);
         EXPECT_EQ(GetFocus(), g_app.input_edits[0]);
         // The last good values stay beside the last result.
         EXPECT_EQ(g_app.input_values[0], 38);
@@ -244,11 +249,7 @@ TEST_F(Commands, EnterAndF5InAControlCalculate) {
 
 TEST_F(Commands, CopyPutsNameAndSummaryOnTheClipboard) {
     Box box = with_box([] { command(kIdCopyResult); });
-    EXPECT_EQ(box.count, 1);
-    EXPECT_EQ(box.caption, L"提示");
-    EXPECT_EQ(box.text, L"请先点击“计算”生成结果。");
-    EXPECT_EQ(box.owner, g_app.main_window);
-    EXPECT_EQ(box.icon, icon(IDI_INFORMATION));
+    expect_box(box, L"提示", L"请先点击“计算”生成结果。", IDI_INFORMATION);
 
     calculate(L"37");
     command(kIdCopyResult);
@@ -349,11 +350,7 @@ protected:
 TEST_F(SaveRecord, TwoSavesWriteHeaderOnceAndTwoRecords) {
     calculate(L"37");
     Box box = with_box([] { command(kIdSaveRecord); });
-    EXPECT_EQ(box.count, 1);
-    EXPECT_EQ(box.caption, L"已保存");
-    EXPECT_EQ(box.text, L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。");
-    EXPECT_EQ(box.icon, icon(IDI_INFORMATION));
-    EXPECT_EQ(box.owner, g_app.main_window);
+    expect_box(box, L"已保存", L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。", IDI_INFORMATION);
     EXPECT_EQ(wide(g_app.status_text), L"记录已保存：" + path_);
     EXPECT_NE(path_.find(L"\\VrelMedSuite\\records\\T207.csv"), std::wstring::npos);
 
@@ -397,11 +394,7 @@ TEST_F(SaveRecord, ALockedFileIsReportedAsAFailure) {
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     Box box = with_box([] { command(kIdSaveRecord); });
     CloseHandle(lock);
-    EXPECT_EQ(box.count, 1);
-    EXPECT_EQ(box.caption, L"保存失败");
-    EXPECT_EQ(box.text, L"本次结果未能写入本地记录文件，请关闭正在使用该文件的程序（如 Excel）后重试。");
-    EXPECT_EQ(box.icon, icon(IDI_WARNING));
-    EXPECT_EQ(box.owner, g_app.main_window);
+    expect_box(box, L"保存失败", L"本次结果未能写入本地记录文件，请关闭正在使用该文件的程序（如 Excel）后重试。", IDI_WARNING);
     EXPECT_EQ(wide(g_app.status_text), L"记录保存失败：" + path_);
     EXPECT_EQ(read_file_bytes(path_), before);
 
